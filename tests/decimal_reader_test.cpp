@@ -1,0 +1,152 @@
+#include "decimal_reader.h"
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using telvaro::read_decimal;
+
+struct reader_case {
+    const char* text;
+    std::int32_t expected;
+};
+
+// Prints the text with every byte outside printable ASCII escaped, so a
+// failing row names its input exactly.
+std::string escaped(std::string_view text) {
+    static constexpr char hex_digits[] = "0123456789abcdef";
+    std::string shown = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            shown += c;
+        } else {
+            shown += "\\x";
+            shown += hex_digits[byte >> 4];
+            shown += hex_digits[byte & 0xF];
+        }
+    }
+    return shown + "\"";
+}
+
+void PrintTo(const reader_case& row, std::ostream* out) {
+    *out << "text " << escaped(row.text);
+}
+
+constexpr reader_case reader_cases[] = {
+    // Plain numbers and leading zeros.
+    {"1234", 1234},
+    {"0", 0},
+    {"007", 7},
+    {"-0", 0},
+    {"255", 255},
+    {"65535", 65535},
+    {"65536", 65536},
+
+    // Signs: one at most, and no white space after it.
+    {"+1234", 1234},
+    {"-1", -1},
+    {"-256", -256},
+    {"-", 0},
+    {"+", 0},
+    {"+-5", 0},
+    {"--5", 0},
+    {"++5", 0},
+    {"- 5", 0},
+    {"+ 5", 0},
+
+    // The six white-space bytes, and only those, are skipped before the sign.
+    {"   +1234", 1234},
+    {"\t-1", -1},
+    {"\t\n\v\f\r 7", 7},
+    {" \t -12", -12},
+    {"\xA0"
+     "5",
+     0},  // No-break space in Latin-1: not white space.
+    {"\x85"
+     "5",
+     0},  // Next line in Latin-1: not white space.
+    {"\x1C"
+     "5",
+     0},  // File separator: white space to some C libraries, not here.
+    {"\x7F"
+     "5",
+     0},
+
+    // Reading stops at the first byte that is not a digit.
+    {"12abc", 12},
+    {"12 34", 12},
+    {"1e3", 1},
+    {"0x10", 0},
+    {"12\xB3", 12},  // Superscript three in Latin-1 is no digit.
+    {"\xD9\xA3", 0},  // Arabic-Indic three in UTF-8 is no digit.
+    {"12\0"
+     "34",
+     12},  // Nothing past the terminating zero byte is read.
+
+    // No digits at all.
+    {"", 0},
+    {"abc", 0},
+    {" ", 0},
+
+    // Wrap-around modulo 2^32, never saturation.
+    {"2147483647", 2147483647},
+    {"2147483648", INT32_MIN},
+    {"-2147483648", INT32_MIN},
+    {"-2147483649", 2147483647},
+    {"4294967295", -1},
+    {"4294967296", 0},
+    {"4294967297", 1},
+    {"-4294967296", 0},
+    {"9223372036854775807", -1},
+    {"9223372036854775808", 0},
+    {"-9223372036854775809", -1},
+    {"18446744073709551615", -1},
+    {"18446744073709551616", 0},
+    {"99999999999", 1215752191},
+    {"1234567890123456789012345", 1038278521},
+};
+
+class ReadDecimal : public testing::TestWithParam<reader_case> {};
+
+TEST_P(ReadDecimal, ReadsTheLeadingNumber) {
+    const reader_case& row = GetParam();
+    EXPECT_EQ(read_decimal(row.text), row.expected) << "text " << escaped(row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ReadDecimal, testing::ValuesIn(reader_cases));
+
+TEST(ReadDecimalBytes, EveryByteBeforeADigitIsSkippedReadOrAStop) {
+    constexpr std::string_view white_space = "\t\n\v\f\r ";
+    for (int byte = 0x01; byte <= 0xFF; ++byte) {
+        const char text[] = {static_cast<char>(byte), '5', '\0'};
+        std::int32_t expected = 0;
+        if (white_space.find(static_cast<char>(byte)) != std::string_view::npos || byte == '+') {
+            expected = 5;
+        } else if (byte == '-') {
+            expected = -5;
+        } else if (byte >= '0' && byte <= '9') {
+            expected = (byte - '0') * 10 + 5;
+        }
+        EXPECT_EQ(read_decimal(text), expected) << "text " << escaped(text);
+    }
+}
+
+TEST(ReadDecimalBytes, EveryByteAfterADigitIsReadOrAStop) {
+    for (int byte = 0x01; byte <= 0xFF; ++byte) {
+        const char text[] = {'5', static_cast<char>(byte), '7', '\0'};
+        const std::int32_t expected = (byte >= '0' && byte <= '9') ? 500 + (byte - '0') * 10 + 7 : 5;
+        EXPECT_EQ(read_decimal(text), expected) << "text " << escaped(text);
+    }
+}
+
+TEST(ReadDecimalBytes, NullReadsAsEmptyText) {
+    EXPECT_EQ(read_decimal(nullptr), 0);
+}
+
+}  // namespace
