@@ -65,29 +65,20 @@ constexpr reader_case reader_cases[] = {
     {"\t-1", -1},
     {"\t\n\v\f\r 7", 7},
     {" \t -12", -12},
-    {"\xA0"
-     "5",
-     0},  // No-break space in Latin-1: not white space.
-    {"\x85"
-     "5",
-     0},  // Next line in Latin-1: not white space.
-    {"\x1C"
-     "5",
-     0},  // File separator: white space to some C libraries, not here.
-    {"\x7F"
-     "5",
-     0},
+    // Octal escapes below, since a hex escape would swallow the digit after it.
+    {"\2405", 0},  // No-break space (0xA0) in Latin-1: not white space.
+    {"\2055", 0},  // Next line (0x85) in Latin-1: not white space.
+    {"\0345", 0},  // File separator (0x1C): white space to some C libraries, not here.
+    {"\1775", 0},  // Delete (0x7F).
 
     // Reading stops at the first byte that is not a digit.
     {"12abc", 12},
     {"12 34", 12},
     {"1e3", 1},
     {"0x10", 0},
-    {"12\xB3", 12},  // Superscript three in Latin-1 is no digit.
-    {"\xD9\xA3", 0},  // Arabic-Indic three in UTF-8 is no digit.
-    {"12\0"
-     "34",
-     12},  // Nothing past the terminating zero byte is read.
+    {"12\xB3", 12},    // Superscript three in Latin-1 is no digit.
+    {"\xD9\xA3", 0},   // Arabic-Indic three in UTF-8 is no digit.
+    {"12\00034", 12},  // Nothing past the terminating zero byte is read.
 
     // No digits at all.
     {"", 0},

@@ -63,12 +63,8 @@ const run_case run_cases[] = {
     {"space inside", {"12 34"}, "\"ID\"=hex:c,0\r\n", 13},
     {"option-like", {"--version"}, "\"ID\"=hex:0,0\r\n", 13},
     {"control white space", {"\t\n\v\f\r+7"}, "\"ID\"=hex:7,0\r\n", 13},
-    {"other control byte", {"\x01"
-                            "7"},
-     "\"ID\"=hex:0,0\r\n", 13},
-    {"byte 0xA0 before a digit", {"\xA0"
-                                  "5"},
-     "\"ID\"=hex:0,0\r\n", 13},
+    {"other control byte", {"\0017"}, "\"ID\"=hex:0,0\r\n", 13},        // 0x01, then 7.
+    {"byte 0xA0 before a digit", {"\2405"}, "\"ID\"=hex:0,0\r\n", 13},  // 0xA0, then 5.
     {"byte 0xFF after digits", {"300\xFF"}, "\"ID\"=hex:2c,1\r\n", 14},
 };
 
