@@ -24,6 +24,12 @@ struct process_result {
 // reason says why.
 bool supports(stdout_target target, std::string& reason);
 
+// Whether this platform can give program exactly these argument bytes; when
+// not, reason says why. POSIX passes any bytes within its size limits;
+// Windows passes one command line of limited length through a code page.
+bool can_pass_arguments(const std::string& program, const std::vector<std::string>& arguments,
+                        std::string& reason);
+
 // Runs program with exactly these argument bytes after its own entry, with an
 // empty standard input, and waits for it.
 process_result run_process(const std::string& program, const std::vector<std::string>& arguments,

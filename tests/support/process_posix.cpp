@@ -77,6 +77,10 @@ bool supports(stdout_target target, std::string& reason) {
     return true;
 }
 
+bool can_pass_arguments(const std::string&, const std::vector<std::string>&, std::string&) {
+    return true;
+}
+
 process_result run_process(const std::string& program, const std::vector<std::string>& arguments,
                            stdout_target target) {
     std::vector<char*> argv;
