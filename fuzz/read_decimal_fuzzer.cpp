@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,7 +19,7 @@
 namespace {
 
 [[noreturn]] void fail(std::string_view input, const std::string& what) {
-    std::fprintf(stderr, "input %s: %s\n", telvaro::testing::escaped(input).c_str(), what.c_str());
+    std::cerr << "input " << telvaro::testing::escaped(input) << ": " << what << std::endl;
     std::abort();
 }
 

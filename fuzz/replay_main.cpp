@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <vector>
 
@@ -39,14 +39,14 @@ std::vector<fs::path> collect_inputs(int argc, const char* const* argv) {
 }
 
 bool read_file(const fs::path& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
         return false;
     }
     bytes.clear();
-    std::transform(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(),
+    std::transform(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(),
                    std::back_inserter(bytes), [](char c) { return static_cast<std::uint8_t>(c); });
-    return !in.bad();
+    return !file.bad();
 }
 
 }  // namespace
@@ -55,19 +55,19 @@ int main(int argc, char* argv[]) {
     const std::vector<fs::path> inputs = collect_inputs(argc, argv);
     // An empty or mistyped corpus path must not pass as a clean replay.
     if (inputs.empty()) {
-        std::fprintf(stderr, "no inputs to replay\n");
+        std::cerr << "no inputs to replay\n";
         return 1;
     }
     std::vector<std::uint8_t> bytes;
     for (const fs::path& path : inputs) {
-        std::printf("replaying %s\n", path.c_str());
-        std::fflush(stdout);
+        // Flushed before the run, so the name is out even if the run aborts.
+        std::cout << "replaying " << path.string() << std::endl;
         if (!read_file(path, bytes)) {
-            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            std::cerr << "cannot read " << path.string() << '\n';
             return 1;
         }
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
-    std::printf("replayed %zu inputs\n", inputs.size());
+    std::cout << "replayed " << inputs.size() << " inputs\n";
     return 0;
 }
