@@ -72,7 +72,7 @@ TEST(Differential, WrapAroundBoundaries) {
     }
 }
 
-// Random byte strings weighted towards the bytes the reader treats specially.
+// Random byte strings, weighted towards the bytes that steer the reader.
 class random_text {
 public:
     explicit random_text(std::uint32_t seed) : engine_(seed) {}
