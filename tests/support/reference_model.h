@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -54,7 +55,7 @@ inline std::string id_line(std::int32_t value) {
     const auto append_hex = [](std::string& out, std::int64_t byte) {
         std::array<char, 2> digits{};
         const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), byte, 16);
-        out.append(digits.data(), result.ptr);
+        out.append(digits.data(), static_cast<std::size_t>(result.ptr - digits.data()));
     };
     std::string line = "\"ID\"=hex:";
     append_hex(line, low_sixteen_bits % 256);
