@@ -2,37 +2,21 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
 
+#include "support/escaped.h"
+
 namespace {
 
 using telvaro::read_decimal;
+using telvaro::testing::escaped;
 
 struct reader_case {
     const char* text;
     std::int32_t expected;
 };
-
-// Prints the text with every byte outside printable ASCII escaped, so a
-// failing row names its input exactly.
-std::string escaped(std::string_view text) {
-    static constexpr char hex_digits[] = "0123456789abcdef";
-    std::string shown = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
-            shown += c;
-        } else {
-            shown += "\\x";
-            shown += hex_digits[byte >> 4];
-            shown += hex_digits[byte & 0xF];
-        }
-    }
-    return shown + "\"";
-}
 
 void PrintTo(const reader_case& row, std::ostream* out) {
     *out << "text " << escaped(row.text);

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,7 +14,9 @@
 
 #include "process.h"
 
-extern char** environ;
+// POSIX leaves this declaration to the program; only glibc with _GNU_SOURCE
+// makes it too.
+extern char** environ;  // NOLINT(readability-redundant-declaration)
 
 namespace telvaro::testing {
 namespace {
@@ -39,10 +43,8 @@ pipe_ends make_pipe() {
 void drain(int out_fd, int err_fd, process_result& result) {
     pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
     std::string* sinks[2] = {&result.standard_output, &result.standard_error};
-    int open_count = 0;
-    for (const pollfd& p : fds) {
-        open_count += p.fd >= 0 ? 1 : 0;
-    }
+    auto open_count =
+        std::count_if(std::begin(fds), std::end(fds), [](const pollfd& p) { return p.fd >= 0; });
     char buffer[4096];
     while (open_count > 0) {
         if (::poll(fds, 2, -1) < 0) {
@@ -85,9 +87,8 @@ process_result run_process(const std::string& program, const std::vector<std::st
                            stdout_target target) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
+    std::transform(arguments.begin(), arguments.end(), std::back_inserter(argv),
+                   [](const std::string& argument) { return const_cast<char*>(argument.c_str()); });
     argv.push_back(nullptr);
 
     const pipe_ends err = make_pipe();
